@@ -1,0 +1,282 @@
+#include "headless/headless_toolkit.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace zanfira::headless {
+
+class HeadlessToolkit::Button : public ui::PushButton {
+public:
+    Button(std::string caption, ui::Colour background, ui::Handler onClick)
+        : caption_(std::move(caption)), background_(background), onClick_(std::move(onClick))
+    {
+    }
+    [[nodiscard]] std::string caption() const override { return caption_; }
+    void setCaption(const std::string &caption) override { caption_ = caption; }
+    void setBackground(ui::Colour colour) override { background_ = colour; }
+
+    std::string caption_;
+    ui::Colour background_;
+    ui::Handler onClick_;
+};
+
+class HeadlessToolkit::Item : public ui::MenuItem {
+public:
+    Item(bool checked, ui::Handler onClick) : checked_(checked), onClick_(std::move(onClick)) {}
+    [[nodiscard]] bool checked() const override { return checked_; }
+    void setChecked(bool checked) override { checked_ = checked; }
+
+    bool checked_;
+    ui::Handler onClick_;
+};
+
+class HeadlessToolkit::Clock : public ui::Timer {
+public:
+    Clock(HeadlessToolkit &toolkit, int intervalMs, ui::Handler onTimer)
+        : toolkit_(toolkit), intervalMs_(intervalMs), onTimer_(std::move(onTimer))
+    {
+    }
+    void setEnabled(bool enabled) override
+    {
+        enabled_ = enabled;
+        if (enabled) {
+            dueMs_ = toolkit_.now_ + intervalMs_;
+            sequence_ = ++toolkit_.enablings_;
+        }
+    }
+
+    HeadlessToolkit &toolkit_;
+    int intervalMs_;
+    ui::Handler onTimer_;
+    bool enabled_ = false;
+    std::int64_t dueMs_ = 0;
+    std::uint64_t sequence_ = 0;
+};
+
+class HeadlessToolkit::Status : public ui::StatusBar {
+public:
+    explicit Status(std::string text) : text_(std::move(text)) {}
+    void setText(const std::string &text) override { text_ = text; }
+
+    std::string text_;
+};
+
+HeadlessToolkit::HeadlessToolkit() = default;
+HeadlessToolkit::~HeadlessToolkit() = default;
+
+void HeadlessToolkit::createWindow(const ui::WindowDeclaration &window)
+{
+    windowTitle_ = window.title;
+    clientWidth_ = window.clientWidth;
+    clientHeight_ = window.clientHeight;
+}
+
+void HeadlessToolkit::addLabel(const ui::ControlDeclaration &label)
+{
+    order_.emplace_back(label.name);
+    controls_[std::string(label.name)] = {label.rect, std::string(label.container),
+                                          std::string(label.text)};
+}
+
+void HeadlessToolkit::addFrame(const ui::ControlDeclaration &frame)
+{
+    addLabel(frame);
+}
+
+ui::PushButton &HeadlessToolkit::addPushButton(const ui::ControlDeclaration &button,
+                                               ui::Handler onClick)
+{
+    addLabel(button);
+    auto &slot = buttons_[std::string(button.name)];
+    slot =
+        std::make_unique<Button>(std::string(button.text), button.background, std::move(onClick));
+    return *slot;
+}
+
+ui::StatusBar &HeadlessToolkit::addStatusBar(const ui::ControlDeclaration &statusBar)
+{
+    addLabel(statusBar);
+    status_ = std::make_unique<Status>(std::string(statusBar.text));
+    return *status_;
+}
+
+ui::MenuItem &HeadlessToolkit::addMenuItem(const ui::MenuDeclaration &item, ui::Handler onClick)
+{
+    order_.emplace_back(item.name);
+    menus_[std::string(item.name)] = {std::string(item.parent), std::string(item.caption)};
+    auto &slot = items_[std::string(item.name)];
+    slot = std::make_unique<Item>(item.checked, std::move(onClick));
+    return *slot;
+}
+
+ui::Timer &HeadlessToolkit::addTimer(const ui::TimerDeclaration &timer, ui::Handler onTimer)
+{
+    order_.emplace_back(timer.name);
+    auto &slot = timers_[std::string(timer.name)];
+    slot = std::make_unique<Clock>(*this, timer.intervalMs, std::move(onTimer));
+    return *slot;
+}
+
+void HeadlessToolkit::showWindow()
+{
+    shown_ = true;
+}
+
+void HeadlessToolkit::messageBox(const std::string &text, const std::string &title,
+                                 ui::MessageStyle style)
+{
+    require(!boxOpen_, "a message box opened over another");
+    boxes_.push_back({text, title, style, now_});
+    boxOpen_ = true;
+    if (responder_) {
+        responder_(boxes_.back());
+    }
+    boxOpen_ = false;
+}
+
+void HeadlessToolkit::end()
+{
+    ended_ = true;
+}
+
+void HeadlessToolkit::click(const std::string &name)
+{
+    require(!ended_, "a click after the program ended");
+    require(!boxOpen_, "a click while a message box is open");
+    if (const auto button = buttons_.find(name); button != buttons_.end()) {
+        button->second->onClick_();
+        return;
+    }
+    const auto item = items_.find(name);
+    require(item != items_.end(), "no push button or menu item named " + name);
+    if (item->second->onClick_) {
+        item->second->onClick_();
+    }
+}
+
+void HeadlessToolkit::advance(std::int64_t ms)
+{
+    require(ms >= 0, "the clock only moves forward");
+    const std::int64_t until = now_ + ms;
+    if (boxOpen_) {
+        for (auto &[name, timer] : timers_) {
+            timer->dueMs_ += ms;
+        }
+        now_ = until;
+        return;
+    }
+    while (!ended_) {
+        Clock *next = nextDueTimer(until);
+        if (next == nullptr) {
+            break;
+        }
+        now_ = next->dueMs_;
+        next->dueMs_ += next->intervalMs_;
+        next->onTimer_();
+    }
+    // A message box opened by a timer may have let the clock run past `until`.
+    now_ = std::max(now_, until);
+}
+
+HeadlessToolkit::Clock *HeadlessToolkit::nextDueTimer(std::int64_t until) const
+{
+    Clock *next = nullptr;
+    for (const auto &[name, timer] : timers_) {
+        if (timer->enabled_ && timer->dueMs_ <= until &&
+            (next == nullptr || timer->dueMs_ < next->dueMs_ ||
+             (timer->dueMs_ == next->dueMs_ && timer->sequence_ < next->sequence_))) {
+            next = timer.get();
+        }
+    }
+    return next;
+}
+
+void HeadlessToolkit::setResponder(Responder responder)
+{
+    responder_ = std::move(responder);
+}
+
+std::string HeadlessToolkit::caption(const std::string &name) const
+{
+    const auto button = buttons_.find(name);
+    require(button != buttons_.end(), "no push button named " + name);
+    return button->second->caption_;
+}
+
+ui::Colour HeadlessToolkit::background(const std::string &name) const
+{
+    const auto button = buttons_.find(name);
+    require(button != buttons_.end(), "no push button named " + name);
+    return button->second->background_;
+}
+
+bool HeadlessToolkit::checked(const std::string &name) const
+{
+    const auto item = items_.find(name);
+    require(item != items_.end(), "no menu item named " + name);
+    return item->second->checked_;
+}
+
+bool HeadlessToolkit::timerEnabled(const std::string &name) const
+{
+    const auto timer = timers_.find(name);
+    require(timer != timers_.end(), "no timer named " + name);
+    return timer->second->enabled_;
+}
+
+std::int64_t HeadlessToolkit::timerRemaining(const std::string &name) const
+{
+    require(timerEnabled(name), name + " is not enabled");
+    return timers_.at(name)->dueMs_ - now_;
+}
+
+int HeadlessToolkit::timerInterval(const std::string &name) const
+{
+    const auto timer = timers_.find(name);
+    require(timer != timers_.end(), "no timer named " + name);
+    return timer->second->intervalMs_;
+}
+
+const std::string &HeadlessToolkit::statusText() const
+{
+    require(status_ != nullptr, "no status bar");
+    return status_->text_;
+}
+
+std::string HeadlessToolkit::menuParent(const std::string &name) const
+{
+    const auto menu = menus_.find(name);
+    require(menu != menus_.end(), "no menu item named " + name);
+    return menu->second.parent;
+}
+
+std::string HeadlessToolkit::menuCaption(const std::string &name) const
+{
+    const auto menu = menus_.find(name);
+    require(menu != menus_.end(), "no menu item named " + name);
+    return menu->second.caption;
+}
+
+ui::TwipRect HeadlessToolkit::rect(const std::string &name) const
+{
+    const auto control = controls_.find(name);
+    require(control != controls_.end(), "no control named " + name);
+    return control->second.rect;
+}
+
+std::string HeadlessToolkit::container(const std::string &name) const
+{
+    const auto control = controls_.find(name);
+    require(control != controls_.end(), "no control named " + name);
+    return control->second.container;
+}
+
+void HeadlessToolkit::require(bool condition, const std::string &what) const
+{
+    if (!condition) {
+        throw std::logic_error(what);
+    }
+}
+
+} // namespace zanfira::headless
