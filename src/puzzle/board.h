@@ -45,13 +45,23 @@ inline constexpr std::string_view blank;
 // Sixteen texts, row-major; "" is the blank.
 using Arrangement = std::array<std::string_view, cellCount>;
 
+// clang-format off
 inline constexpr Arrangement startArrangement{
-    "06", "07", "04", "", "08", "10", "09", "03", "01", "02", "05", "12", "11", "14", "15", "13",
+    "06", "07", "04", "",
+    "08", "10", "09", "03",
+    "01", "02", "05", "12",
+    "11", "14", "15", "13",
 };
+// clang-format on
 
+// clang-format off
 inline constexpr Arrangement solvedArrangement{
-    "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12", "13", "14", "15", "",
+    "01", "02", "03", "04",
+    "05", "06", "07", "08",
+    "09", "10", "11", "12",
+    "13", "14", "15", "",
 };
+// clang-format on
 
 constexpr int indexOf(Cell cell)
 {
