@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ui/toolkit.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+namespace zanfira::ui::qt {
+
+// A push button that paints exactly the background colour it is given: a style sheet
+// with a border, because the platform styles draw their own gradients over a palette.
+class ColouredButton : public PushButton {
+public:
+    ColouredButton(QPushButton *button, Colour background);
+
+    [[nodiscard]] std::string caption() const override;
+    void setCaption(const std::string &caption) override;
+    void setBackground(Colour colour) override;
+
+private:
+    void applyBackground();
+
+    QPushButton *button_;
+    Colour background_;
+};
+
+// A menu item whose check mark belongs to the game: a click never toggles it by itself.
+class CheckItem : public MenuItem {
+public:
+    explicit CheckItem(QAction *action);
+
+    [[nodiscard]] bool checked() const override;
+    void setChecked(bool checked) override;
+
+private:
+    QAction *action_;
+};
+
+// The status text lives in a label: a temporary status message would be blanked by
+// every menu item the pointer passes over.
+class StatusText : public StatusBar {
+public:
+    explicit StatusText(QLabel *label);
+
+    void setText(const std::string &text) override;
+
+private:
+    QLabel *label_;
+};
+
+// The window's client area: the background colour with the picture at its top-left
+// corner, at the picture's own size and clipped by the window.
+class ClientArea : public QWidget {
+public:
+    ClientArea(const QColor &background, QPixmap picture);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor background_;
+    QPixmap picture_;
+};
+
+} // namespace zanfira::ui::qt
