@@ -18,6 +18,9 @@
 #include <array>
 #include <utility>
 
+// The pictures are compiled into this static library; the linker keeps them only if asked.
+static void initialiseResources() { Q_INIT_RESOURCE(zanfira); }
+
 namespace zanfira::ui::qt {
 namespace {
 
@@ -87,7 +90,7 @@ QIcon windowIcon()
 
 } // namespace
 
-QtToolkit::QtToolkit() = default;
+QtToolkit::QtToolkit() { initialiseResources(); }
 QtToolkit::~QtToolkit() = default;
 
 void QtToolkit::createWindow(const WindowDeclaration &window)
