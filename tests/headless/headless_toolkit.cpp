@@ -5,6 +5,17 @@
 #include <utility>
 
 namespace zanfira::headless {
+namespace {
+
+// A test that misuses the toolkit fails at once rather than passing by accident.
+void require(bool condition, const std::string &what)
+{
+    if (!condition) {
+        throw std::logic_error(what);
+    }
+}
+
+} // namespace
 
 class HeadlessToolkit::Button : public ui::PushButton {
 public:
@@ -270,13 +281,6 @@ std::string HeadlessToolkit::container(const std::string &name) const
     const auto control = controls_.find(name);
     require(control != controls_.end(), "no control named " + name);
     return control->second.container;
-}
-
-void HeadlessToolkit::require(bool condition, const std::string &what) const
-{
-    if (!condition) {
-        throw std::logic_error(what);
-    }
 }
 
 } // namespace zanfira::headless

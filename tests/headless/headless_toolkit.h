@@ -30,6 +30,8 @@ public:
     ~HeadlessToolkit() override;
     HeadlessToolkit(const HeadlessToolkit &) = delete;
     HeadlessToolkit &operator=(const HeadlessToolkit &) = delete;
+    HeadlessToolkit(HeadlessToolkit &&) = delete;
+    HeadlessToolkit &operator=(HeadlessToolkit &&) = delete;
 
     void createWindow(const ui::WindowDeclaration &window) override;
     void addLabel(const ui::ControlDeclaration &label) override;
@@ -81,7 +83,7 @@ public:
 
 private:
     struct Control {
-        ui::TwipRect rect;
+        ui::TwipRect rect{};
         std::string container;
         std::string text;
     };
@@ -90,7 +92,6 @@ private:
         std::string caption;
     };
 
-    void require(bool condition, const std::string &what) const;
     [[nodiscard]] Clock *nextDueTimer(std::int64_t until) const;
 
     std::int64_t now_ = 0;

@@ -19,7 +19,10 @@
 #include <utility>
 
 // The pictures are compiled into this static library; the linker keeps them only if asked.
-static void initialiseResources() { Q_INIT_RESOURCE(zanfira); }
+static void initialiseResources()
+{
+    Q_INIT_RESOURCE(zanfira);
+}
 
 namespace zanfira::ui::qt {
 namespace {
@@ -41,7 +44,10 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int pixels(int twips) { return twips / twipsPerPixel; }
+int pixels(int twips)
+{
+    return twips / twipsPerPixel;
+}
 
 QRect pixelRect(const TwipRect &rect)
 {
@@ -90,7 +96,10 @@ QIcon windowIcon()
 
 } // namespace
 
-QtToolkit::QtToolkit() { initialiseResources(); }
+QtToolkit::QtToolkit()
+{
+    initialiseResources();
+}
 QtToolkit::~QtToolkit() = default;
 
 void QtToolkit::createWindow(const WindowDeclaration &window)
@@ -188,17 +197,15 @@ MenuItem &QtToolkit::addMenuItem(const MenuDeclaration &item, Handler onClick)
 
 Timer &QtToolkit::addTimer(const TimerDeclaration &timer, Handler onTimer)
 {
-    return timers_.add(timer.intervalMs, [this, handler = std::move(onTimer)] {
-        deliver(handler);
-    });
+    return timers_.add(timer.intervalMs,
+                       [this, handler = std::move(onTimer)] { deliver(handler); });
 }
 
 void QtToolkit::showWindow()
 {
     window_->adjustSize();
     const QRect available = window_->screen()->availableGeometry();
-    window_->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_->size(),
-                                      available)
+    window_->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_->size(), available)
                       .topLeft());
     if (!focusChain_.empty()) {
         focusChain_.front()->setFocus();
@@ -206,13 +213,12 @@ void QtToolkit::showWindow()
     window_->show();
 }
 
-void QtToolkit::messageBox(const std::string &text, const std::string &title,
-                           MessageStyle style)
+void QtToolkit::messageBox(const std::string &text, const std::string &title, MessageStyle style)
 {
     QMessageBox box(style == MessageStyle::information ? QMessageBox::Information
-                                                        : QMessageBox::NoIcon,
-                    QString::fromStdString(title), QString::fromStdString(text),
-                    QMessageBox::Ok, window_.get());
+                                                       : QMessageBox::NoIcon,
+                    QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
+                    window_.get());
     box.setTextFormat(Qt::PlainText);
     timers_.holdAll();
     box.exec();

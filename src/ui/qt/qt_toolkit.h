@@ -31,8 +31,7 @@ public:
     MenuItem &addMenuItem(const MenuDeclaration &item, Handler onClick) override;
     Timer &addTimer(const TimerDeclaration &timer, Handler onTimer) override;
     void showWindow() override;
-    void messageBox(const std::string &text, const std::string &title,
-                    MessageStyle style) override;
+    void messageBox(const std::string &text, const std::string &title, MessageStyle style) override;
     void end() override;
 
     [[nodiscard]] QMainWindow *window() const { return window_.get(); }

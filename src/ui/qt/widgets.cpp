@@ -14,7 +14,10 @@ ColouredButton::ColouredButton(QPushButton *button, Colour background)
     applyBackground();
 }
 
-std::string ColouredButton::caption() const { return button_->text().toStdString(); }
+std::string ColouredButton::caption() const
+{
+    return button_->text().toStdString();
+}
 
 void ColouredButton::setCaption(const std::string &caption)
 {
@@ -41,9 +44,15 @@ void ColouredButton::applyBackground()
 
 CheckItem::CheckItem(QAction *action) : action_(action) {}
 
-bool CheckItem::checked() const { return action_->isChecked(); }
+bool CheckItem::checked() const
+{
+    return action_->isChecked();
+}
 
-void CheckItem::setChecked(bool checked) { action_->setChecked(checked); }
+void CheckItem::setChecked(bool checked)
+{
+    action_->setChecked(checked);
+}
 
 StatusText::StatusText(QLabel *label) : label_(label) {}
 
