@@ -1,5 +1,7 @@
 #include "puzzle/board.h"
 
+#include "puzzle/keyboard.h"
+
 #include <utility>
 #include <vector>
 
@@ -70,6 +72,17 @@ void Board::evaluateBoard()
     }
 }
 
+void Board::pressArrow(ui::Arrow arrow)
+{
+    const std::optional<Cell> blankNow = blankCell();
+    if (!blankNow) {
+        return;
+    }
+    if (const std::optional<Cell> tile = tileSlidingInto(*blankNow, arrow)) {
+        clickCell(*tile);
+    }
+}
+
 void Board::write(const Arrangement &arrangement)
 {
     for (int index = 0; index < cellCount; ++index) {
@@ -87,6 +100,16 @@ void Board::paintAllPaintable(ui::Colour colour)
 std::string Board::text(Cell cell) const
 {
     return cells_.at(indexOf(cell))->caption();
+}
+
+std::optional<Cell> Board::blankCell() const
+{
+    for (int index = 0; index < cellCount; ++index) {
+        if (text(cellAt(index)) == blank) {
+            return cellAt(index);
+        }
+    }
+    return std::nullopt;
 }
 
 bool Board::rowComplete(int row) const

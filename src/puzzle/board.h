@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -83,6 +84,8 @@ public:
 
     void clickCell(Cell clicked);
     void evaluateBoard();
+    // A click on the tile the arrow slides into the blank; nothing when there is none.
+    void pressArrow(ui::Arrow arrow);
 
     void write(const Arrangement &arrangement);
     // Every cell but dezesseis, which nothing ever paints.
@@ -90,6 +93,7 @@ public:
 
 private:
     [[nodiscard]] std::string text(Cell cell) const;
+    [[nodiscard]] std::optional<Cell> blankCell() const;
     [[nodiscard]] bool rowComplete(int row) const;
     [[nodiscard]] bool solved() const;
     void paintRow(int row, ui::Colour colour);

@@ -34,7 +34,18 @@ constexpr int cellPitchY = 360;
 constexpr int cellWidth = 495;
 constexpr int cellHeight = 375;
 
-constexpr ControlDeclaration cellDeclaration(int index)
+// What a screen reader calls the blank cell.
+constexpr std::string_view blankCellName = "vazio";
+
+// A cell's place as a screen reader describes it, rows and columns counted from 1.
+std::string cellPlace(int index)
+{
+    const int row = index / puzzle::columnCount + 1;
+    const int column = index % puzzle::columnCount + 1;
+    return "linha " + std::to_string(row) + ", coluna " + std::to_string(column);
+}
+
+constexpr ControlDeclaration cellDeclaration(int index, std::string_view place)
 {
     const int row = index / puzzle::columnCount;
     const int column = index % puzzle::columnCount;
@@ -44,7 +55,9 @@ constexpr ControlDeclaration cellDeclaration(int index)
             puzzle::startArrangement.at(index),
             cellFont,
             0,
-            puzzle::ButtonFace};
+            puzzle::ButtonFace,
+            place,
+            blankCellName};
 }
 
 } // namespace
@@ -72,10 +85,11 @@ Form1Widgets Form1::declare()
     toolkit_.addFrame(frame1);
     for (int index = 0; index < puzzle::cellCount; ++index) {
         const Cell cell = puzzle::cellAt(index);
-        widgets.cells.at(index) = &toolkit_.addPushButton(cellDeclaration(index),
+        widgets.cells.at(index) = &toolkit_.addPushButton(cellDeclaration(index, cellPlace(index)),
                                                           [this, cell] { board_.clickCell(cell); });
     }
     toolkit_.addPushButton(command1, [this] { commands_.embaralhar(); });
+    toolkit_.onArrowKey([this](Arrow arrow) { board_.pressArrow(arrow); });
     widgets.statusBar1 = &toolkit_.addStatusBar(statusBar1);
     declareMenus(widgets);
     declareTimers(widgets);

@@ -73,6 +73,8 @@ struct WindowDeclaration {
 
 // A control sits in the window (empty container) or in a frame named as its container.
 // Labels are transparent: the window's picture shows through them.
+// A screen reader speaks a control by its text and description; a button whose caption
+// is empty is spoken by its blank name instead.
 struct ControlDeclaration {
     std::string_view name;
     std::string_view container;
@@ -81,6 +83,8 @@ struct ControlDeclaration {
     Font font;
     Colour foreground;
     Colour background;
+    std::string_view description{};
+    std::string_view blankName{};
 };
 
 // Items hang from the menu bar (empty parent) or from the item named as parent;
@@ -100,6 +104,9 @@ struct TimerDeclaration {
 enum class MessageStyle : int { plain = 0, information = 64 };
 
 using Handler = std::function<void()>;
+
+enum class Arrow { left, right, up, down };
+using ArrowHandler = std::function<void(Arrow)>;
 
 class PushButton {
 public:
@@ -144,6 +151,8 @@ public:
     virtual StatusBar &addStatusBar(const ControlDeclaration &statusBar) = 0;
     virtual MenuItem &addMenuItem(const MenuDeclaration &item, Handler onClick) = 0;
     virtual Timer &addTimer(const TimerDeclaration &timer, Handler onTimer) = 0;
+    // The arrow keys pressed in the window, whichever of its controls has the focus.
+    virtual void onArrowKey(ArrowHandler handler) = 0;
     virtual void showWindow() = 0;
     // Modal: returns once the player has dismissed the box.
     virtual void messageBox(const std::string &text, const std::string &title,

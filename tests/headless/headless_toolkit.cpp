@@ -129,6 +129,11 @@ ui::Timer &HeadlessToolkit::addTimer(const ui::TimerDeclaration &timer, ui::Hand
     return *slot;
 }
 
+void HeadlessToolkit::onArrowKey(ui::ArrowHandler handler)
+{
+    onArrow_ = std::move(handler);
+}
+
 void HeadlessToolkit::showWindow()
 {
     shown_ = true;
@@ -163,6 +168,15 @@ void HeadlessToolkit::click(const std::string &name)
     require(item != items_.end(), "no push button or menu item named " + name);
     if (item->second->onClick_) {
         item->second->onClick_();
+    }
+}
+
+void HeadlessToolkit::pressArrow(ui::Arrow arrow)
+{
+    require(!ended_, "a key press after the program ended");
+    require(!boxOpen_, "a key press while a message box is open");
+    if (onArrow_) {
+        onArrow_(arrow);
     }
 }
 

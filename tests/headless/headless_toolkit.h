@@ -41,6 +41,7 @@ public:
     ui::StatusBar &addStatusBar(const ui::ControlDeclaration &statusBar) override;
     ui::MenuItem &addMenuItem(const ui::MenuDeclaration &item, ui::Handler onClick) override;
     ui::Timer &addTimer(const ui::TimerDeclaration &timer, ui::Handler onTimer) override;
+    void onArrowKey(ui::ArrowHandler handler) override;
     void showWindow() override;
     void messageBox(const std::string &text, const std::string &title,
                     ui::MessageStyle style) override;
@@ -48,6 +49,8 @@ public:
 
     // Player input: a click on a push button or a menu item, by name.
     void click(const std::string &name);
+    // Player input: an arrow key pressed in the window.
+    void pressArrow(ui::Arrow arrow);
     // Moves the virtual clock; due timers fire in time order, each at its own millisecond.
     // While a message box is open the clock moves but enabled timers are held.
     void advance(std::int64_t ms);
@@ -103,6 +106,7 @@ private:
     int clientHeight_ = 0;
     std::uint64_t enablings_ = 0;
     Responder responder_;
+    ui::ArrowHandler onArrow_;
     std::vector<MessageBoxRecord> boxes_;
     std::vector<std::string> order_;
     std::map<std::string, Control> controls_;

@@ -151,7 +151,8 @@ PushButton &QtToolkit::addPushButton(const ControlDeclaration &button, Handler o
         QWidget::setTabOrder(focusChain_.back(), widget);
     }
     focusChain_.push_back(widget);
-    buttons_.push_back(std::make_unique<ColouredButton>(widget, button.background));
+    buttons_.push_back(
+        std::make_unique<ColouredButton>(widget, button.background, toQString(button.blankName)));
     return *buttons_.back();
 }
 
@@ -201,6 +202,15 @@ Timer &QtToolkit::addTimer(const TimerDeclaration &timer, Handler onTimer)
                        [this, handler = std::move(onTimer)] { deliver(handler); });
 }
 
+void QtToolkit::onArrowKey(ArrowHandler handler)
+{
+    auto onArrow = [this, handler = std::move(handler)](Arrow arrow) {
+        deliver([&handler, arrow] { handler(arrow); });
+    };
+    arrowKeys_ = std::make_unique<ArrowKeys>(window_.get(), std::move(onArrow));
+    qApp->installEventFilter(arrowKeys_.get());
+}
+
 void QtToolkit::showWindow()
 {
     window_->adjustSize();
@@ -246,6 +256,7 @@ void QtToolkit::place(QWidget *widget, const ControlDeclaration &control) const
     widget->setObjectName(toQString(control.name));
     widget->setGeometry(pixelRect(control.rect));
     applyFont(widget, control.font);
+    widget->setAccessibleDescription(toQString(control.description));
 }
 
 QMenu *QtToolkit::submenuOf(const std::string &name)

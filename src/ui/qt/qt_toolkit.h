@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/qt/arrow_keys.h"
 #include "ui/qt/timers.h"
 #include "ui/toolkit.h"
 
@@ -30,6 +31,7 @@ public:
     StatusBar &addStatusBar(const ControlDeclaration &statusBar) override;
     MenuItem &addMenuItem(const MenuDeclaration &item, Handler onClick) override;
     Timer &addTimer(const TimerDeclaration &timer, Handler onTimer) override;
+    void onArrowKey(ArrowHandler handler) override;
     void showWindow() override;
     void messageBox(const std::string &text, const std::string &title, MessageStyle style) override;
     void end() override;
@@ -54,6 +56,7 @@ private:
     std::vector<std::unique_ptr<MenuItem>> items_;
     std::unique_ptr<StatusBar> status_;
     Timers timers_;
+    std::unique_ptr<ArrowKeys> arrowKeys_;
     bool ended_ = false;
 };
 

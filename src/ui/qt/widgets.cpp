@@ -8,10 +8,11 @@
 
 namespace zanfira::ui::qt {
 
-ColouredButton::ColouredButton(QPushButton *button, Colour background)
-    : button_(button), background_(background)
+ColouredButton::ColouredButton(QPushButton *button, Colour background, QString blankName)
+    : button_(button), background_(background), blankName_(std::move(blankName))
 {
     applyBackground();
+    nameForScreenReaders(button_->text());
 }
 
 std::string ColouredButton::caption() const
@@ -19,9 +20,20 @@ std::string ColouredButton::caption() const
     return button_->text().toStdString();
 }
 
+// The name goes first, so that a screen reader told of the new text reads the new name.
 void ColouredButton::setCaption(const std::string &caption)
 {
-    button_->setText(QString::fromStdString(caption));
+    const QString text = QString::fromStdString(caption);
+    nameForScreenReaders(text);
+    button_->setText(text);
+}
+
+void ColouredButton::nameForScreenReaders(const QString &caption)
+{
+    const QString name = caption.isEmpty() ? blankName_ : caption;
+    if (button_->accessibleName() != name) {
+        button_->setAccessibleName(name);
+    }
 }
 
 // Restyling repolishes the widget, so a write of the colour it already has is skipped.

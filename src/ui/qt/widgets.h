@@ -12,9 +12,10 @@ namespace zanfira::ui::qt {
 
 // A push button that paints exactly the background colour it is given: a style sheet
 // with a border, because the platform styles draw their own gradients over a palette.
+// With an empty caption, screen readers call it by its blank name.
 class ColouredButton : public PushButton {
 public:
-    ColouredButton(QPushButton *button, Colour background);
+    ColouredButton(QPushButton *button, Colour background, QString blankName);
 
     [[nodiscard]] std::string caption() const override;
     void setCaption(const std::string &caption) override;
@@ -22,9 +23,11 @@ public:
 
 private:
     void applyBackground();
+    void nameForScreenReaders(const QString &caption);
 
     QPushButton *button_;
     Colour background_;
+    QString blankName_;
 };
 
 // A menu item whose check mark belongs to the game: a click never toggles it by itself.
