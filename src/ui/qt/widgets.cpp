@@ -2,6 +2,7 @@
 
 #include "ui/qt/colours.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 #include <utility>
@@ -61,9 +62,17 @@ bool CheckItem::checked() const
     return action_->isChecked();
 }
 
+// Qt tells screen readers when a check box changes, but not when a menu item does.
 void CheckItem::setChecked(bool checked)
 {
+    if (action_->isChecked() == checked) {
+        return;
+    }
     action_->setChecked(checked);
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(action_, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 StatusText::StatusText(QLabel *label) : label_(label) {}
