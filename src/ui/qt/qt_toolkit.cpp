@@ -4,6 +4,7 @@
 #include "ui/qt/widgets.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 
 #include <array>
 #include <utility>
@@ -54,6 +56,22 @@ QRect pixelRect(const TwipRect &rect)
     return {pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height)};
 }
 
+// The named face where it is installed, else its free substitute: one family that the font
+// database holds, because a missing first choice makes Qt ask fontconfig for fallbacks.
+QString installedFamily(std::string_view face)
+{
+    const QString named = toQString(face);
+    if (QFontDatabase::families().contains(named, Qt::CaseInsensitive)) {
+        return named;
+    }
+    for (const FontSubstitute &entry : fontSubstitutes) {
+        if (entry.face == face) {
+            return QString::fromLatin1(entry.substitute);
+        }
+    }
+    return named;
+}
+
 // Sizes are given in points at 96 dpi, so that text keeps its place among the controls,
 // which are laid out in pixels of that screen.
 void applyFont(QWidget *widget, const Font &font)
@@ -61,28 +79,12 @@ void applyFont(QWidget *widget, const Font &font)
     if (font.face.empty()) {
         return;
     }
-    QStringList families{toQString(font.face)};
-    for (const FontSubstitute &entry : fontSubstitutes) {
-        if (entry.face == font.face) {
-            families << QString::fromLatin1(entry.substitute);
-        }
-    }
     QFont qfont = widget->font();
-    qfont.setFamilies(families);
+    qfont.setFamilies({installedFamily(font.face)});
     constexpr double pixelsPerPoint = 96.0 / 72.0;
     qfont.setPixelSize(qRound(font.points * pixelsPerPoint));
     qfont.setBold(font.bold);
     widget->setFont(qfont);
-}
-
-QPixmap backgroundPicture()
-{
-    if (qApp->devicePixelRatio() > 1.0) {
-        QPixmap sharp(QStringLiteral(":/background@2x.png"));
-        sharp.setDevicePixelRatio(2.0);
-        return sharp;
-    }
-    return QPixmap(QStringLiteral(":/background.png"));
 }
 
 QIcon windowIcon()
@@ -107,12 +109,11 @@ void QtToolkit::createWindow(const WindowDeclaration &window)
     window_ = std::make_unique<QMainWindow>();
     window_->setObjectName(toQString(window.name));
     window_->setWindowTitle(toQString(window.title));
-    window_->setWindowIcon(windowIcon());
     // Custom hints so that leaving out the maximize button counts.
     window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                             Qt::WindowCloseButtonHint);
-    client_ = new ClientArea(resolveColour(window.background), backgroundPicture());
+    client_ = new ClientArea(resolveColour(window.background));
     client_->setFixedSize(pixels(window.clientWidth), pixels(window.clientHeight));
     window_->setCentralWidget(client_);
     window_->layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -221,6 +222,9 @@ void QtToolkit::showWindow()
         focusChain_.front()->setFocus();
     }
     window_->show();
+    // Reading the icon's six pictures can wait until the window is on the screen.
+    QTimer::singleShot(0, window_.get(),
+                       [window = window_.get()] { window->setWindowIcon(windowIcon()); });
 }
 
 void QtToolkit::messageBox(const std::string &text, const std::string &title, MessageStyle style)

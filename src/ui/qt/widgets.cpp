@@ -82,16 +82,13 @@ void StatusText::setText(const std::string &text)
     label_->setText(QString::fromStdString(text));
 }
 
-ClientArea::ClientArea(const QColor &background, QPixmap picture)
-    : background_(background), picture_(std::move(picture))
-{
-}
+ClientArea::ClientArea(const QColor &background) : background_(background) {}
 
 void ClientArea::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, picture_.forRatio(devicePixelRatioF()));
 }
 
 } // namespace zanfira::ui::qt

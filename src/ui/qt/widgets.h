@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ui/qt/background_picture.h"
 #include "ui/toolkit.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
 
@@ -58,14 +58,14 @@ private:
 // corner, at the picture's own size and clipped by the window.
 class ClientArea : public QWidget {
 public:
-    ClientArea(const QColor &background, QPixmap picture);
+    explicit ClientArea(const QColor &background);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QColor background_;
-    QPixmap picture_;
+    BackgroundPicture picture_;
 };
 
 } // namespace zanfira::ui::qt
