@@ -21,6 +21,8 @@ namespace {
 
 // This machine may be busy with other builds: events arrive late, never early.
 constexpr auto lateness = 150ms;
+// The moment between resuming the timers and the box's call returning.
+constexpr auto resumeToReturn = 30ms;
 constexpr int waitLimitMs = 5000;
 
 QByteArray inMs(Clock::duration duration)
@@ -72,7 +74,8 @@ void TimersTest::boxHoldsATimerThatResumesWithTheTimeItHadLeft()
     const MessageBoxAnswerer answerer(boxStaysOpen);
     Clock::time_point boxOpened;
     Clock::time_point boxClosed;
-    QTimer::singleShot(boxOpensAfter, [&] {
+    const QObject lambdasScope; // no late call into this test's locals
+    QTimer::singleShot(boxOpensAfter, &lambdasScope, [&] {
         boxOpened = Clock::now();
         toolkit.messageBox("held", "held", MessageStyle::plain);
         boxClosed = Clock::now();
@@ -82,16 +85,18 @@ void TimersTest::boxHoldsATimerThatResumesWithTheTimeItHadLeft()
     timer->setEnabled(true);
     QTRY_VERIFY_WITH_TIMEOUT(!firings.empty(), waitLimitMs);
 
+    QVERIFY2(boxOpened < enabled + interval && boxClosed > enabled + interval,
+             "the box was not open when the timer was due");
     QCOMPARE(answerer.seen().size(), std::size_t{1});
     QVERIFY(!boxOpenAtFiring);
-    QCOMPARE_GT(boxClosed - boxOpened, interval - boxOpensAfter);
-    const auto timeLeft = interval - (boxOpened - enabled);
+    // The timer is held somewhere between the call and the box being seen on screen.
+    const auto mostLeft = interval - (boxOpened - enabled);
+    const auto leastLeft = interval - (answerer.seen().front().seenAt - enabled);
     const auto waitedAfterBox = firings.front() - boxClosed;
-    const QByteArray figures =
-        "left " + inMs(timeLeft) + ", fired " + inMs(waitedAfterBox) + " after the box";
-    // Building the box takes a moment of the time that was left.
-    QVERIFY2(waitedAfterBox > timeLeft - 100ms, figures.constData());
-    QVERIFY2(waitedAfterBox < timeLeft + lateness, figures.constData());
+    const QByteArray figures = "left " + inMs(leastLeft) + " to " + inMs(mostLeft) + ", fired " +
+                               inMs(waitedAfterBox) + " after the box";
+    QVERIFY2(waitedAfterBox > leastLeft - resumeToReturn, figures.constData());
+    QVERIFY2(waitedAfterBox < mostLeft + lateness, figures.constData());
 }
 
 void TimersTest::handOversFromHandlersKeepToTheirSchedule()
@@ -139,7 +144,8 @@ void TimersTest::enablingAnEnabledTimerRestartsItsInterval()
         timer->setEnabled(false);
     });
     Clock::time_point enabledAgain;
-    QTimer::singleShot(enabledAgainAfter, [&] {
+    const QObject lambdasScope; // no late call into this test's locals
+    QTimer::singleShot(enabledAgainAfter, &lambdasScope, [&] {
         enabledAgain = Clock::now();
         timer->setEnabled(true);
     });

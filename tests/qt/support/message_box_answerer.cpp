@@ -21,7 +21,8 @@ void MessageBoxAnswerer::answerOpenBox()
     if (box != current_) {
         current_ = box;
         currentOpenedAt_ = std::chrono::steady_clock::now();
-        seen_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        seen_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                         currentOpenedAt_});
     }
     if (std::chrono::steady_clock::now() - currentOpenedAt_ < openFor_) {
         return;

@@ -15,6 +15,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
+    std::chrono::steady_clock::time_point seenAt;
 };
 
 // Plays the player in front of message boxes: while it lives, every modal message box is
