@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
 
 using zanfira::qttest::Captions;
