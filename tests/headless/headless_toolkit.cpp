@@ -8,11 +8,22 @@ namespace zanfira::headless {
 namespace {
 
 // A test that misuses the toolkit fails at once rather than passing by accident.
-void require(bool condition, const std::string &what)
+void require(bool condition, const char *what)
 {
     if (!condition) {
         throw std::logic_error(what);
     }
+}
+
+// The message is built only on failure: lookups run millions of times in the random tests.
+template <typename Map>
+const typename Map::mapped_type &lookUp(const Map &map, const std::string &name, const char *kind)
+{
+    const auto found = map.find(name);
+    if (found == map.end()) {
+        throw std::logic_error(std::string("no ") + kind + " named " + name);
+    }
+    return found->second;
 }
 
 } // namespace
@@ -164,10 +175,9 @@ void HeadlessToolkit::click(const std::string &name)
         button->second->onClick_();
         return;
     }
-    const auto item = items_.find(name);
-    require(item != items_.end(), "no push button or menu item named " + name);
-    if (item->second->onClick_) {
-        item->second->onClick_();
+    const auto &item = lookUp(items_, name, "push button or menu item");
+    if (item->onClick_) {
+        item->onClick_();
     }
 }
 
@@ -224,43 +234,34 @@ void HeadlessToolkit::setResponder(Responder responder)
 
 std::string HeadlessToolkit::caption(const std::string &name) const
 {
-    const auto button = buttons_.find(name);
-    require(button != buttons_.end(), "no push button named " + name);
-    return button->second->caption_;
+    return lookUp(buttons_, name, "push button")->caption_;
 }
 
 ui::Colour HeadlessToolkit::background(const std::string &name) const
 {
-    const auto button = buttons_.find(name);
-    require(button != buttons_.end(), "no push button named " + name);
-    return button->second->background_;
+    return lookUp(buttons_, name, "push button")->background_;
 }
 
 bool HeadlessToolkit::checked(const std::string &name) const
 {
-    const auto item = items_.find(name);
-    require(item != items_.end(), "no menu item named " + name);
-    return item->second->checked_;
+    return lookUp(items_, name, "menu item")->checked_;
 }
 
 bool HeadlessToolkit::timerEnabled(const std::string &name) const
 {
-    const auto timer = timers_.find(name);
-    require(timer != timers_.end(), "no timer named " + name);
-    return timer->second->enabled_;
+    return lookUp(timers_, name, "timer")->enabled_;
 }
 
 std::int64_t HeadlessToolkit::timerRemaining(const std::string &name) const
 {
-    require(timerEnabled(name), name + " is not enabled");
-    return timers_.at(name)->dueMs_ - now_;
+    const auto &timer = lookUp(timers_, name, "timer");
+    require(timer->enabled_, "only an enabled timer has time left");
+    return timer->dueMs_ - now_;
 }
 
 int HeadlessToolkit::timerInterval(const std::string &name) const
 {
-    const auto timer = timers_.find(name);
-    require(timer != timers_.end(), "no timer named " + name);
-    return timer->second->intervalMs_;
+    return lookUp(timers_, name, "timer")->intervalMs_;
 }
 
 const std::string &HeadlessToolkit::statusText() const
@@ -271,30 +272,22 @@ const std::string &HeadlessToolkit::statusText() const
 
 std::string HeadlessToolkit::menuParent(const std::string &name) const
 {
-    const auto menu = menus_.find(name);
-    require(menu != menus_.end(), "no menu item named " + name);
-    return menu->second.parent;
+    return lookUp(menus_, name, "menu item").parent;
 }
 
 std::string HeadlessToolkit::menuCaption(const std::string &name) const
 {
-    const auto menu = menus_.find(name);
-    require(menu != menus_.end(), "no menu item named " + name);
-    return menu->second.caption;
+    return lookUp(menus_, name, "menu item").caption;
 }
 
 ui::TwipRect HeadlessToolkit::rect(const std::string &name) const
 {
-    const auto control = controls_.find(name);
-    require(control != controls_.end(), "no control named " + name);
-    return control->second.rect;
+    return lookUp(controls_, name, "control").rect;
 }
 
 std::string HeadlessToolkit::container(const std::string &name) const
 {
-    const auto control = controls_.find(name);
-    require(control != controls_.end(), "no control named " + name);
-    return control->second.container;
+    return lookUp(controls_, name, "control").container;
 }
 
 } // namespace zanfira::headless

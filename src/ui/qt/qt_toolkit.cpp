@@ -229,12 +229,13 @@ void QtToolkit::showWindow()
 
 void QtToolkit::messageBox(const std::string &text, const std::string &title, MessageStyle style)
 {
+    // Held from the start: building the box can take a noticeable moment.
+    timers_.holdAll();
     QMessageBox box(style == MessageStyle::information ? QMessageBox::Information
                                                        : QMessageBox::NoIcon,
                     QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
                     window_.get());
     box.setTextFormat(Qt::PlainText);
-    timers_.holdAll();
     box.exec();
     timers_.resumeAll();
 }
