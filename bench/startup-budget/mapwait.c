@@ -7,6 +7,8 @@
  * Prints one line of key=value pairs:
  *   map_ms      wall time from just before execvp() in the child to the first MapNotify
  *               of a top-level (not override-redirect) window on the root
+ *   cpu_ms      CPU time the program had used by then, over all its threads: unlike
+ *               map_ms, hardly moved by whatever else the machine is running
  *   w, h        that window's size
  *   rss_kib     VmRSS settle_ms after the map
  *   threads     threads at that moment
@@ -91,6 +93,33 @@ static long sum_over_threads(pid_t pid, const char *key, int *threads)
     if (threads)
         *threads = count;
     return sum;
+}
+
+/* CPU time used by all threads of pid so far, in ms, from the scheduler's own account. */
+static double cpu_time_ms(pid_t pid)
+{
+    char path[64];
+    double total_ns = 0;
+    snprintf(path, sizeof path, "/proc/%d/task", (int)pid);
+    DIR *dir = opendir(path);
+    if (!dir)
+        return -1;
+    struct dirent *entry;
+    while ((entry = readdir(dir))) {
+        char file[400];
+        unsigned long long run_ns;
+        if (entry->d_name[0] == '.')
+            continue;
+        snprintf(file, sizeof file, "%s/%s/schedstat", path, entry->d_name);
+        FILE *f = fopen(file, "r");
+        if (!f)
+            continue;
+        if (fscanf(f, "%llu", &run_ns) == 1)
+            total_ns += (double)run_ns;
+        fclose(f);
+    }
+    closedir(dir);
+    return total_ns / 1e6;
 }
 
 /* The parent of pid, its command name into comm. */
@@ -282,6 +311,7 @@ int main(int argc, char **argv)
     int status = 0;
     Window window = wait_for_map(display, child, started + timeout, &status);
     double mapped = now_ms();
+    double cpu_ms = cpu_time_ms(child);
     if (!window) {
         fprintf(stderr, "mapwait: %s\n", status == 4 ? "no map in time" : "program ended");
         end_all(child);
@@ -302,9 +332,9 @@ int main(int argc, char **argv)
     char names[512];
     int helper_count = descendants(child, helpers, names, sizeof names);
 
-    printf("map_ms=%.1f w=%d h=%d rss_kib=%ld threads=%d wakeups_s=%.2f helpers=%d "
+    printf("map_ms=%.1f cpu_ms=%.1f w=%d h=%d rss_kib=%ld threads=%d wakeups_s=%.2f helpers=%d "
            "helper_names=%s\n",
-           mapped - started, attributes.width, attributes.height, rss, threads,
+           mapped - started, cpu_ms, attributes.width, attributes.height, rss, threads,
            idle > 0 ? (switches_after - switches_before) / idle_seconds : 0.0, helper_count,
            helper_count ? names : "-");
     fflush(stdout);

@@ -36,6 +36,7 @@ function verdict(name, met, detail) {
     if (field["map_ms"] == "FAIL") { failed[program]++; next }
     n = ++count[program]
     sample[program, "map", n] = field["map_ms"]
+    sample[program, "cpu", n] = field["cpu_ms"]
     sample[program, "rss", n] = field["rss_kib"] / 1024
     sample[program, "wakeups", n] = field["wakeups_s"]
     sample[program, "helpers", n] = field["helpers"]
@@ -45,17 +46,18 @@ function verdict(name, met, detail) {
 
 END {
     if (!count["game"] || !count["floor"]) { print "no complete round"; exit 1 }
-    printf "%-6s %3s %-8s | %-20s | %-17s | %-14s | %-7s | %s\n", "", "n", "window",
-           "first map ms", "RSS MiB", "wake-ups/s", "threads", "helpers"
-    printf "%-6s %3s %-8s | %-20s | %-17s | %-14s | %-7s | %s\n", "", "", "",
-           "min/median/max", "min/median/max", "min/median/max", "max", "max"
-    split("map rss wakeups helpers threads", measures, " ")
+    printf "%-6s %3s %-8s | %-20s | %-20s | %-17s | %-14s | %-7s | %s\n", "", "n", "window",
+           "first map ms", "CPU ms to map", "RSS MiB", "wake-ups/s", "threads", "helpers"
+    printf "%-6s %3s %-8s | %-20s | %-20s | %-17s | %-14s | %-7s | %s\n", "", "", "",
+           "min/median/max", "min/median/max", "min/median/max", "min/median/max", "max", "max"
+    split("map cpu rss wakeups helpers threads", measures, " ")
     split("floor game", programs, " ")
     for (p = 1; p <= 2; p++) {
         program = programs[p]
-        for (m = 1; m <= 5; m++) summarise(program, measures[m])
-        printf "%-6s %3d %-8s | %-20s | %-17s | %-14s | %-7d | %d%s\n", program, count[program],
-               size[program], triple(program, "map", "%.1f"), triple(program, "rss", "%.1f"),
+        for (m = 1; m <= 6; m++) summarise(program, measures[m])
+        printf "%-6s %3d %-8s | %-20s | %-20s | %-17s | %-14s | %-7d | %d%s\n", program,
+               count[program], size[program], triple(program, "map", "%.1f"),
+               triple(program, "cpu", "%.1f"), triple(program, "rss", "%.1f"),
                triple(program, "wakeups", "%.2f"), stat[program, "threads", "max"],
                stat[program, "helpers", "max"],
                failed[program] ? sprintf("  (%d failed)", failed[program]) : ""
