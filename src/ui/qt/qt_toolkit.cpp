@@ -98,7 +98,9 @@ QIcon windowIcon()
 
 } // namespace
 
-QtToolkit::QtToolkit()
+// A timed game can end in a box: the first box Qt builds costs tens of milliseconds, which
+// would make the loss late, so one is built ahead once the first timer starts.
+QtToolkit::QtToolkit() : timers_([this] { prepareMessageBoxes(); })
 {
     initialiseResources();
 }
@@ -238,6 +240,15 @@ void QtToolkit::messageBox(const std::string &text, const std::string &title, Me
     box.setTextFormat(Qt::PlainText);
     box.exec();
     timers_.resumeAll();
+}
+
+void QtToolkit::prepareMessageBoxes() const
+{
+    QTimer::singleShot(0, window_.get(), [window = window_.get()] {
+        QMessageBox box(QMessageBox::NoIcon, {}, {}, QMessageBox::Ok, window);
+        box.ensurePolished();
+        box.adjustSize();
+    });
 }
 
 void QtToolkit::end()

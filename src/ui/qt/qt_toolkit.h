@@ -45,6 +45,7 @@ private:
     // Items beside a checked item are check items too.
     void makeCheckGroup(const std::string &parent);
     void deliver(const Handler &handler) const;
+    void prepareMessageBoxes() const;
 
     std::unique_ptr<QMainWindow> window_;
     QWidget *client_ = nullptr;

@@ -4,6 +4,8 @@
 
 namespace zanfira::ui::qt {
 
+Timers::Timers(Handler onFirstStart) : onFirstStart_(std::move(onFirstStart)) {}
+
 StageTimer &Timers::add(int intervalMs, Handler onTimer)
 {
     timers_.push_back(std::make_unique<StageTimer>(*this, intervalMs, std::move(onTimer)));
@@ -38,6 +40,13 @@ Timers::Clock::time_point Timers::startOfInterval() const
     return dispatchedDue_.value_or(Clock::now());
 }
 
+void Timers::noteStart()
+{
+    if (onFirstStart_) {
+        std::exchange(onFirstStart_, {})();
+    }
+}
+
 void Timers::runAsIfAt(Clock::time_point due, const Handler &handler)
 {
     dispatchedDue_ = due;
@@ -58,6 +67,7 @@ void StageTimer::setEnabled(bool enabled)
     enabled_ = enabled;
     held_ = false;
     if (enabled) {
+        timers_.noteStart();
         armFor(timers_.startOfInterval() + interval_);
     } else {
         timer_.stop();

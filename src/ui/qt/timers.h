@@ -20,6 +20,9 @@ class Timers {
 public:
     using Clock = std::chrono::steady_clock;
 
+    // onFirstStart runs once, when a timer is first enabled.
+    explicit Timers(Handler onFirstStart);
+
     StageTimer &add(int intervalMs, Handler onTimer);
     // While a message box is open no timer fires; each resumes with the time it had left.
     void holdAll();
@@ -29,8 +32,10 @@ public:
     // The moment an interval starts from when a timer is enabled now.
     [[nodiscard]] Clock::time_point startOfInterval() const;
     void runAsIfAt(Clock::time_point due, const Handler &handler);
+    void noteStart();
 
 private:
+    Handler onFirstStart_;
     std::vector<std::unique_ptr<StageTimer>> timers_;
     std::optional<Clock::time_point> dispatchedDue_;
 };
