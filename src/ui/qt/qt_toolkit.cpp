@@ -117,6 +117,7 @@ void QtToolkit::createWindow(const WindowDeclaration &window)
                             Qt::WindowCloseButtonHint);
     client_ = new ClientArea(resolveColour(window.background));
     client_->setFixedSize(pixels(window.clientWidth), pixels(window.clientHeight));
+    ColouredButton::styleButtonsIn(client_);
     window_->setCentralWidget(client_);
     window_->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

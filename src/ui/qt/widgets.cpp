@@ -46,13 +46,23 @@ void ColouredButton::setBackground(Colour colour)
     }
 }
 
-void ColouredButton::applyBackground()
+void ColouredButton::styleButtonsIn(QWidget *area)
 {
-    button_->setStyleSheet(
+    area->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid palette(dark); }"
                        "QPushButton:pressed { border: 2px inset palette(dark); }"
                        "QPushButton:focus { border: 2px solid palette(highlight); }")
-            .arg(styleSheetColour(background_)));
+            .arg(styleSheetColour(buttonFaceColour)));
+}
+
+void ColouredButton::applyBackground()
+{
+    if (background_ != buttonFaceColour) {
+        button_->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; }")
+                                   .arg(styleSheetColour(background_)));
+    } else if (!button_->styleSheet().isEmpty()) {
+        button_->setStyleSheet(QString());
+    }
 }
 
 CheckItem::CheckItem(QAction *action) : action_(action) {}

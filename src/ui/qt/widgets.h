@@ -12,9 +12,14 @@ namespace zanfira::ui::qt {
 
 // A push button that paints exactly the background colour it is given: a style sheet
 // with a border, because the platform styles draw their own gradients over a palette.
+// The border and the button face come from one style sheet on the buttons' area, parsed
+// once for all of them; a button of another colour adds a sheet with its background.
 // With an empty caption, screen readers call it by its blank name.
 class ColouredButton : public PushButton {
 public:
+    // Gives every button inside `area` the border and, unless it has its own, the face.
+    static void styleButtonsIn(QWidget *area);
+
     ColouredButton(QPushButton *button, Colour background, QString blankName);
 
     [[nodiscard]] std::string caption() const override;
