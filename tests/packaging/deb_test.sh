@@ -11,7 +11,12 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "skipped: installing a package needs root"
     exit 77
 fi
-installed() { dpkg-query -W -f='${Status}' zanfira 2>/dev/null | grep -q 'ok installed'; }
+# Any state but absent, also a half-installed one, counts: cleaning up must remove it.
+installed() {
+    local state
+    state=$(dpkg-query -W -f='${db:Status-Status}' zanfira 2>/dev/null) || return 1
+    [ "$state" != not-installed ] && [ "$state" != config-files ]
+}
 if installed; then
     echo "skipped: a zanfira package is installed already, and it is not ours to remove"
     exit 77
@@ -29,6 +34,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 # poll DESCRIPTION COMMAND...: runs COMMAND until it succeeds, for at most the deadline.
 poll() {
@@ -47,7 +53,8 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
 deb=$(echo "$work"/package/zanfira_*.deb)
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
     -o DPkg::Lock::Timeout=120 "$deb" >/dev/null
-installed || { echo "apt-get did not install the package"; exit 1; }
+[ "$(dpkg-query -W -f='${db:Status-Status}' zanfira)" = installed ] ||
+    { echo "apt-get did not install the package"; exit 1; }
 [ "$(PATH=/usr/local/bin:/usr/bin:/bin command -v zanfira)" = /usr/bin/zanfira ]
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
