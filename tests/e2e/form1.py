@@ -50,6 +50,7 @@ def choose_sair(server, game, window, menu_bar):
     left, top, _, _ = server.geometry(window)
     server.click(left + 12, top + menu_bar // 2)  # "Arquivo", first in the bar
     menu = wait_until(lambda: [w for w in game.windows() if w != window], "Arquivo menu")[0]
-    menu_left, menu_top, menu_width, _ = server.geometry(menu)
     sair = wait_until(lambda: lowest_text_row(server.grab(menu)), "painted menu")
+    # Read once painted: a slow program may place the menu after mapping it.
+    menu_left, menu_top, menu_width, _ = server.geometry(menu)
     server.click(menu_left + menu_width // 2, menu_top + sair)

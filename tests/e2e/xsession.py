@@ -122,10 +122,11 @@ class XServer:
 class Game:
     """The real zanfira binary on an X server, with its output kept for the report."""
 
-    def __init__(self, binary, server):
+    def __init__(self, binary, server, launcher=()):
+        """launcher: a command and its options put before the binary, such as valgrind."""
         self.server = server
         self._output = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([binary], env=server.env(), stdout=self._output,
+        self.process = subprocess.Popen([*launcher, binary], env=server.env(), stdout=self._output,
                                         stderr=subprocess.STDOUT)
 
     def windows(self, title=None):
@@ -136,11 +137,11 @@ class Game:
              *by_title], env=self.server.env(), capture_output=True, text=True)
         return search.stdout.split()
 
-    def wait_for_window(self, title):
-        return wait_until(lambda: self.windows(title), f'window "{title}"')[0]
+    def wait_for_window(self, title, timeout=DEADLINE_S):
+        return wait_until(lambda: self.windows(title), f'window "{title}"', timeout)[0]
 
-    def wait_for_exit(self):
-        wait_until(lambda: self.process.poll() is not None, "exit of the game")
+    def wait_for_exit(self, timeout=DEADLINE_S):
+        wait_until(lambda: self.process.poll() is not None, "exit of the game", timeout)
         return self.process.returncode
 
     def stop(self):
