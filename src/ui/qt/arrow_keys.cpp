@@ -48,7 +48,7 @@ std::optional<Arrow> ArrowKeys::arrowFor(QObject *watched, QEvent *event) const
     }
     const auto *widget = qobject_cast<QWidget *>(watched);
     if (widget == nullptr || widget->window() != window_ ||
-        qobject_cast<const QMenuBar *>(widget)) {
+        qobject_cast<const QMenuBar *>(widget) != nullptr) {
         return std::nullopt;
     }
     return arrowOf(static_cast<QKeyEvent *>(event)->key());

@@ -60,7 +60,7 @@ QRect pixelRect(const TwipRect &rect)
 // database holds, because a missing first choice makes Qt ask fontconfig for fallbacks.
 QString installedFamily(std::string_view face)
 {
-    const QString named = toQString(face);
+    QString named = toQString(face);
     if (QFontDatabase::families().contains(named, Qt::CaseInsensitive)) {
         return named;
     }
@@ -94,6 +94,14 @@ QIcon windowIcon()
         icon.addFile(QStringLiteral(":/icon-%1.png").arg(size), QSize(size, size));
     }
     return icon;
+}
+
+void place(QWidget *widget, const ControlDeclaration &control)
+{
+    widget->setObjectName(toQString(control.name));
+    widget->setGeometry(pixelRect(control.rect));
+    applyFont(widget, control.font);
+    widget->setAccessibleDescription(toQString(control.description));
 }
 
 } // namespace
@@ -266,14 +274,6 @@ QWidget *QtToolkit::containerOf(const ControlDeclaration &control) const
         return client_;
     }
     return containers_.find(control.container)->second;
-}
-
-void QtToolkit::place(QWidget *widget, const ControlDeclaration &control) const
-{
-    widget->setObjectName(toQString(control.name));
-    widget->setGeometry(pixelRect(control.rect));
-    applyFont(widget, control.font);
-    widget->setAccessibleDescription(toQString(control.description));
 }
 
 QMenu *QtToolkit::submenuOf(const std::string &name)

@@ -23,6 +23,8 @@ public:
     ~QtToolkit() override;
     QtToolkit(const QtToolkit &) = delete;
     QtToolkit &operator=(const QtToolkit &) = delete;
+    QtToolkit(QtToolkit &&) = delete;
+    QtToolkit &operator=(QtToolkit &&) = delete;
 
     void createWindow(const WindowDeclaration &window) override;
     void addLabel(const ControlDeclaration &label) override;
@@ -39,8 +41,7 @@ public:
     [[nodiscard]] QMainWindow *window() const { return window_.get(); }
 
 private:
-    QWidget *containerOf(const ControlDeclaration &control) const;
-    void place(QWidget *widget, const ControlDeclaration &control) const;
+    [[nodiscard]] QWidget *containerOf(const ControlDeclaration &control) const;
     QMenu *submenuOf(const std::string &name);
     // Items beside a checked item are check items too.
     void makeCheckGroup(const std::string &parent);
