@@ -3,19 +3,6 @@
 namespace zanfira::differential {
 namespace {
 
-std::string levelName(Level level)
-{
-    switch (level) {
-    case Level::medio:
-        return "medio";
-    case Level::dificil:
-        return "dificil";
-    case Level::facil:
-        break;
-    }
-    return "facil";
-}
-
 std::string actionText(const Event &event)
 {
     switch (event.action) {
@@ -38,6 +25,19 @@ std::string actionText(const Event &event)
 }
 
 } // namespace
+
+std::string levelName(Level level)
+{
+    switch (level) {
+    case Level::medio:
+        return "medio";
+    case Level::dificil:
+        return "dificil";
+    case Level::facil:
+        break;
+    }
+    return "facil";
+}
 
 std::string describe(const Event &event)
 {

@@ -26,6 +26,8 @@ struct Event {
     std::int64_t boxHoldMs = 0;
 };
 
+// The level's name, which is also the name of its Nivel menu item.
+std::string levelName(Level level);
 std::string describe(const Event &event);
 
 // Plays one event on either side: the model or the real game.

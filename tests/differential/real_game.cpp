@@ -1,5 +1,7 @@
 #include "differential/real_game.h"
 
+#include "differential/events.h"
+
 #include <array>
 #include <string>
 #include <utility>
@@ -14,19 +16,6 @@ const std::array<std::string, stageCount> timerNames = [] {
     }
     return names;
 }();
-
-const char *levelItem(Level level)
-{
-    switch (level) {
-    case Level::medio:
-        return "medio";
-    case Level::dificil:
-        return "dificil";
-    case Level::facil:
-        break;
-    }
-    return "facil";
-}
 
 } // namespace
 
@@ -43,7 +32,7 @@ void RealGame::clickCell(int cell)
 
 void RealGame::selectLevel(Level level)
 {
-    toolkit_.click(levelItem(level));
+    toolkit_.click(levelName(level));
 }
 
 void RealGame::switchTimeOn()
