@@ -30,8 +30,6 @@ const std::array<std::vector<Cell>, cellCount> neighbours{{
     {quinze, doze},
 }};
 
-constexpr int rowCount = 4;
-
 // The last row paints only three cells: its blank corner is never coloured.
 constexpr int paintedCellsInRow(int row)
 {

@@ -32,6 +32,7 @@ enum class Cell {
 
 inline constexpr int cellCount = 16;
 inline constexpr int columnCount = 4;
+inline constexpr int rowCount = cellCount / columnCount;
 
 inline constexpr std::array<std::string_view, cellCount> cellNames{
     "um",   "dois", "tres", "quatro", "cinco", "seis",     "sete",   "oito",

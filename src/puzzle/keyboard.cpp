@@ -3,8 +3,6 @@
 namespace zanfira::puzzle {
 namespace {
 
-constexpr int rowCount = cellCount / columnCount;
-
 struct Offset {
     int rows;
     int columns;

@@ -61,7 +61,7 @@ QRect pixelRect(const TwipRect &rect)
 QString installedFamily(std::string_view face)
 {
     QString named = toQString(face);
-    if (QFontDatabase::families().contains(named, Qt::CaseInsensitive)) {
+    if (QFontDatabase::hasFamily(named)) {
         return named;
     }
     for (const FontSubstitute &entry : fontSubstitutes) {
